@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libsnmp-dev
   libgtest-dev libgmock-dev
+  clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core
 )
 

@@ -5,8 +5,13 @@ cd "$(dirname "$0")/.."
 
 ./scripts/setup.sh
 
+# The fuzz targets need clang; their short runs join the suite.
+fuzz=build-fuzz
+CC=clang CXX=clang++ cmake -S . -B "$fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRV_FUZZ=ON >/dev/null
+cmake --build "$fuzz" -j "$(nproc)"
+
 build=build-sanitize
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRV_SANITIZE=ON >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRV_SANITIZE=ON -DTRV_FUZZ_BIN_DIR="$PWD/$fuzz/bin" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
