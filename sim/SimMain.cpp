@@ -7,7 +7,6 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <iostream>
 #include <unistd.h>
 
 #include "sim/Agent.h"
@@ -137,14 +136,21 @@ private:
             snmp_read(&fds);
     }
 
+    // Control lines arrive on standard input; a read may bring several.
     void ReadControlLine()
     {
-        std::string line;
-        if (!std::getline(std::cin, line)) {
+        char buffer[4096];
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0) {
             stdinOpen_ = false;
             return;
         }
-        Control(line);
+        controlInput_.append(buffer, static_cast<std::size_t>(n));
+        std::size_t end;
+        while ((end = controlInput_.find('\n')) != std::string::npos) {
+            Control(controlInput_.substr(0, end));
+            controlInput_.erase(0, end + 1);
+        }
     }
 
     void AfterRequests()
@@ -177,6 +183,7 @@ private:
     sim::Agent agent_;
     sim::TftpTransfer transfer_;
     bool stdinOpen_ = true;
+    std::string controlInput_;
     sim::Restart restarting_ = sim::Restart::None;
     std::chrono::steady_clock::time_point restartEnds_;
 };
