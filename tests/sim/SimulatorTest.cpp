@@ -7,6 +7,11 @@
 
 #include <unistd.h>
 
+#include <cstring>
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+
 #include "tests/support/Processes.h"
 #include "tests/support/TempDir.h"
 
@@ -267,9 +272,13 @@ TEST(Simulator, FetchesFilesFromATftpServer)
     root.Write("fw.bin", image);
     QFile::setPermissions(QString::fromStdString(root / "fw.bin"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
 
+    QFile::setPermissions(QString::fromStdString(root.Path()), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                   QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                                   QFileDevice::WriteOther | QFileDevice::ExeOther);
+
     const int tftpPort = 20000 + static_cast<int>(::getpid() % 20000);
     QProcess server;
-    server.start("/usr/sbin/in.tftpd", {"-L", "-a", "127.0.0.1:" + QString::number(tftpPort), "-s",
+    server.start("/usr/sbin/in.tftpd", {"-L", "-c", "-a", "127.0.0.1:" + QString::number(tftpPort), "-s",
                                         QString::fromStdString(root.Path())});
     ASSERT_TRUE(server.waitForStarted(5000));
     QThread::msleep(300);
@@ -289,11 +298,45 @@ TEST(Simulator, FetchesFilesFromATftpServer)
                                           kRoot + ".4.3.2.5.0", "i", "1"});
     EXPECT_NE(step.err.find("genError"), std::string::npos) << step.err;
 
+    // "Put" sends the device's own configuration under the name written.
+    ASSERT_EQ(Set(sim, {kRoot + ".4.3.2.2.0", "s", "backup.cfg"}).exitCode, 0);
+    ASSERT_EQ(Set(sim, {kRoot + ".4.3.2.4.0", "i", "3"}).exitCode, 0);
+    step = RunTool("snmpset", QStringList{"-v2c", "-c", "sabrent", "-t", "10", "-r", "0", sim.Agent(),
+                                          kRoot + ".4.3.2.5.0", "i", "3"});
+    EXPECT_EQ(step.exitCode, 0) << step.err;
+    const std::string backup = testsupport::ReadFile(root / "backup.cfg");
+    EXPECT_NE(backup.find("hIPAddress = IpAddress 127.0.0.1"), std::string::npos) << backup;
+
     server.terminate();
     server.waitForFinished(5000);
     const std::string log = sim.Stop();
     EXPECT_NE(log.find("tftp: received received/fw.bin (70000 bytes)"), std::string::npos) << log;
     EXPECT_NE(log.find("tftp: failed"), std::string::npos);
+}
+
+// Requests without variables get an answer without error.
+TEST(Simulator, AnswersEmptyRequests)
+{
+    SimProcess sim({});
+    netsnmp_session config;
+    snmp_sess_init(&config);
+    const std::string peer = "udp:" + sim.Agent().toStdString();
+    config.peername = const_cast<char*>(peer.c_str());
+    config.version = SNMP_VERSION_2c;
+    char community[] = "sabrent";
+    config.community = reinterpret_cast<u_char*>(community);
+    config.community_len = std::strlen(community);
+    void* session = snmp_sess_open(&config);
+    ASSERT_NE(session, nullptr);
+    for (int type : {SNMP_MSG_GET, SNMP_MSG_SET}) {
+        netsnmp_pdu* response = nullptr;
+        ASSERT_EQ(snmp_sess_synch_response(session, snmp_pdu_create(type), &response), STAT_SUCCESS) << type;
+        ASSERT_NE(response, nullptr);
+        EXPECT_EQ(response->errstat, SNMP_ERR_NOERROR);
+        EXPECT_EQ(response->variables, nullptr);
+        snmp_free_pdu(response);
+    }
+    snmp_sess_close(session);
 }
 
 TEST(Simulator, ExplainsBadOptions)
