@@ -16,6 +16,7 @@
 #include "common/ErrorCatalogue.h"
 #include "snmp/BootCounter.h"
 #include "snmp/LaunchSettings.h"
+#include "snmp/SnmpTarget.h"
 
 namespace zt {
 namespace {
@@ -101,7 +102,42 @@ ZtSnmpSession::ZtSnmpSession(vcl::IEventLoop& loop)
 {
 }
 
-ZtSnmpSession::~ZtSnmpSession() { processor_.Stop(); }
+ZtSnmpSession::~ZtSnmpSession()
+{
+    processor_.Stop();
+    for (auto& [key, session] : opened_)
+        snmp_sess_close(session);
+}
+
+void* ZtSnmpSession::SessionFor(const SnmpTarget& target, bool async, int& result)
+{
+    const std::string key = target.SessionKey(async);
+    if (auto it = opened_.find(key); it != opened_.end())
+        return it->second;
+    void* session = OpenNetSnmpSession(target, result);
+    if (session) {
+        opened_[key] = session;
+        if (async)
+            Attach(session);
+    }
+    return session;
+}
+
+void ZtSnmpSession::WaitForActivity(int maxMs)
+{
+    fd_set fds;
+    FD_ZERO(&fds);
+    int maxFd = 0;
+    for (void* sess : sessions_) {
+        int numfds = 0;
+        timeval timeout{};
+        int block = 1;
+        snmp_sess_select_info(sess, &numfds, &fds, &timeout, &block);
+        maxFd = std::max(maxFd, numfds);
+    }
+    timeval wait{maxMs / 1000, (maxMs % 1000) * 1000};
+    ::select(maxFd, &fds, nullptr, nullptr, &wait);
+}
 
 void ZtSnmpSession::Attach(void* netSnmpSession)
 {
@@ -116,6 +152,9 @@ void ZtSnmpSession::Detach(void* netSnmpSession)
 
 void ZtSnmpSession::ProcessPendingEvents()
 {
+    if (processing_)
+        return;
+    processing_ = true;
     // A callback may detach (close) any session, so each is checked before use.
     const std::vector<void*> snapshot = sessions_;
     auto attached = [this](void* s) { return std::find(sessions_.begin(), sessions_.end(), s) != sessions_.end(); };
@@ -125,6 +164,7 @@ void ZtSnmpSession::ProcessPendingEvents()
         if (attached(sess))
             snmp_sess_timeout(sess);
     }
+    processing_ = false;
 }
 
 ZtSnmpSession& CreateSession(const std::string& folder, vcl::IEventLoop& loop)

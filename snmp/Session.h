@@ -2,6 +2,7 @@
 // The module's one SNMP session: net-snmp's library state (local engine id and
 // boots), the net-snmp sessions that requests open, and the event processor
 // that services them on the GUI thread.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,16 @@ public:
     void Attach(void* netSnmpSession);
     void Detach(void* netSnmpSession);
     // Reads what has arrived and runs the time-outs of every attached session.
+    // Refuses to run inside itself: answers never arrive within answers.
     void ProcessPendingEvents();
+    bool Processing() const { return processing_; }
+    // Waits at most maxMs for something to arrive on an attached session.
+    void WaitForActivity(int maxMs);
+
+    // The net-snmp session for a target, opened on first use and kept; the
+    // asynchronous ones are attached. nullptr when it cannot be opened (result
+    // tells why, in the result space of SnmpResult.h).
+    void* SessionFor(const struct SnmpTarget& target, bool async, int& result);
 
     SnmpEventProcessor& EventProcessor() { return processor_; }
     vcl::IEventLoop& Loop() { return loop_; }
@@ -35,7 +45,9 @@ private:
     vcl::IEventLoop& loop_;
     SnmpEventProcessor processor_;
     std::vector<void*> sessions_;
+    std::map<std::string, void*> opened_;
     std::uint32_t engineBoots_ = 0;
+    bool processing_ = false;
 };
 
 // Creates the global session: boots counter in folder (empty: the working
