@@ -181,6 +181,10 @@ int Agent::Start(const AgentSettings& settings, const Oid& deviceRoot)
     init_usmUser();
     Configure("rocommunity " + settings.readCommunity + " default");
     Configure("rwcommunity " + settings.writeCommunity + " default");
+    // Every device has an engine of its own, so a manager never mistakes a
+    // restarted simulator for the same engine with keys it remembers.
+    std::string engine = "engineID trv4410-sim-" + std::to_string(::getpid()) + "-" + std::to_string(port);
+    netsnmp_config_remember(engine.data());
     init_snmp("trv4410-sim");
 
     if (!settings.user.empty()) {

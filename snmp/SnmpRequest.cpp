@@ -23,6 +23,7 @@ struct ZtSNMPRequest::AsyncState {
 
 struct ZtSNMPRequest::CallbackRecord {
     std::shared_ptr<AsyncState> state;
+    bool sending = true;   // net-snmp may call back from inside a send it refuses
     bool read = true;
     Completion completion;
     void* userData = nullptr;
@@ -59,6 +60,8 @@ int ResultOfFailedSend(void* session)
     char* text = nullptr;
     snmp_sess_error(session, &libraryError, &systemError, &text);
     std::free(text);
+    if (libraryError == SNMPERR_SUCCESS)
+        libraryError = snmp_errno != SNMPERR_SUCCESS ? snmp_errno : SNMPERR_GENERR;
     return SnmpResultOfNetSnmp(libraryError);
 }
 
@@ -231,11 +234,31 @@ void ZtSNMPRequest::DecodeKeys(const std::string& instance)
     }
 }
 
+// The row an answer is about: the part of the first returned OID below its
+// requested OID, after that OID and the dot.
+std::string ZtSNMPRequest::AnswerRow(netsnmp_variable_list* bindings) const
+{
+    netsnmp_variable_list* binding = bindings;
+    for (int i = 0; i < varList.Count() && binding; ++i) {
+        if (!varList.IsReadable(i))
+            continue;
+        const std::string requested = BaseOid(i);
+        const std::string returned = TextOf(*binding);
+        if (Below(returned, requested))
+            return returned.substr(requested.size() + 1);
+        binding = binding->next_variable;
+    }
+    return {};
+}
+
 ZtSNMPRequest::Stored ZtSNMPRequest::StoreResponse(netsnmp_variable_list* bindings, int code)
 {
     const bool table = varList.IsTableKind();
-    const std::string currentRow = table ? RowInstance() : std::string{};
-    std::string rowInstance;
+    const std::string answerRow = AnswerRow(bindings);
+    // A finished column goes on from the row in hand: the keys' row, or before
+    // the first row and in a list without keys, the row of this answer.
+    const bool keysKnown = varList.keyCount > 0 && varList.Count() > 0 && !varList.Item(0).value.empty();
+    const std::string currentRow = !table ? std::string{} : keysKnown ? RowInstance() : answerRow;
     int readable = 0;
     int finished = 0;
     netsnmp_variable_list* binding = bindings;
@@ -253,30 +276,36 @@ ZtSNMPRequest::Stored ZtSNMPRequest::StoreResponse(netsnmp_variable_list* bindin
         }
         if (IsPastEnd(requested, entry.lastOid, returned)) {
             entry.value = kNotDoneText;
-            entry.lastOid = requested + "." + currentRow;
+            entry.lastOid = currentRow.empty() ? returned : requested + "." + currentRow;
             ++finished;
         } else {
             StoreValue(i, *binding);
             entry.lastOid = returned;
-            if (rowInstance.empty() && Below(returned, requested))
-                rowInstance = returned.substr(requested.size() + 1);
         }
         binding = binding->next_variable;
     }
-    if (finished < readable || readable == 0) {
-        if (table && finished < readable)
-            DecodeKeys(rowInstance);
+    const bool rowStored = finished < readable;
+    if (rowStored || readable == 0) {
+        if (table && rowStored)
+            DecodeKeys(answerRow);
         for (int i = 0; i < varList.Count(); ++i)
             Compute(i, true);
-        return {table && finished < readable, false};
     }
-    return {false, false};
+    return {table && rowStored, false};
+}
+
+SnmpTarget ZtSNMPRequest::TargetNow() const
+{
+    SnmpTarget now = target;
+    now.timeout = timeout;
+    now.retries = retries;
+    return now;
 }
 
 bool ZtSNMPRequest::SendSync(netsnmp_pdu* pdu, bool read, bool& ok)
 {
     int openResult = snmpresult::kSuccess;
-    void* session = GlobalSession() ? GlobalSession()->SessionFor(target, false, openResult) : nullptr;
+    void* session = GlobalSession() ? GlobalSession()->SessionFor(TargetNow(), false, openResult) : nullptr;
     if (!session) {
         snmp_free_pdu(pdu);
         ReportResult(GlobalSession() ? openResult : snmpresult::kClassInvalid);
@@ -308,7 +337,7 @@ bool ZtSNMPRequest::SendSync(netsnmp_pdu* pdu, bool read, bool& ok)
 bool ZtSNMPRequest::SendAsync(netsnmp_pdu* pdu, bool read, Completion completion, void* userData)
 {
     int openResult = snmpresult::kSuccess;
-    void* session = GlobalSession() ? GlobalSession()->SessionFor(target, true, openResult) : nullptr;
+    void* session = GlobalSession() ? GlobalSession()->SessionFor(TargetNow(), true, openResult) : nullptr;
     if (!session) {
         snmp_free_pdu(pdu);
         ReportResult(GlobalSession() ? openResult : snmpresult::kClassInvalid);
@@ -325,16 +354,17 @@ bool ZtSNMPRequest::SendAsync(netsnmp_pdu* pdu, bool read, Completion completion
         ReportResult(ResultOfFailedSend(session));
         return false;
     }
-    record.release();
+    record.release()->sending = false;
     ++pending;
     return true;
 }
 
 int ZtSNMPRequest::OnAsyncAnswer(int operation, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic)
 {
-    std::unique_ptr<CallbackRecord> record(static_cast<CallbackRecord*>(magic));
-    if (operation == NETSNMP_CALLBACK_OP_RESEND)
-        return (void)record.release(), 1;
+    auto* raw = static_cast<CallbackRecord*>(magic);
+    if (operation == NETSNMP_CALLBACK_OP_RESEND || raw->sending)
+        return 1; // a retry, or a refused send that SendAsync reports itself
+    std::unique_ptr<CallbackRecord> record(raw);
     if (ZtSNMPRequest* owner = record->state->owner)
         owner->Answered(*record, operation, pdu);
     return 1;

@@ -63,7 +63,7 @@ public:
     std::uint8_t getNext = 0;
     std::int32_t timeout;
     std::int32_t retries = 1;
-    SnmpTarget target;       // the launch settings as copied at construction
+    SnmpTarget target;       // the launch settings as copied at construction (timeout and retries: above)
     ZtSNMPVarList varList;
     std::string filter;
     std::uint8_t alive = 1;
@@ -84,12 +84,15 @@ protected:
     };
     // Stores a response (code: its mapped result, 0 or -102 here).
     Stored StoreResponse(netsnmp_variable_list* bindings, int code);
+    std::string AnswerRow(netsnmp_variable_list* bindings) const;
 
 private:
     struct AsyncState;
     struct CallbackRecord;
 
     PduMode OperationFor(bool first);
+    // The target with the time-out and retries the request has now.
+    SnmpTarget TargetNow() const;
     // Reports an error to the result handler; returns its sequence number.
     std::uint64_t Report(int code, const std::string& text, int errorIndex = 0);
     void ReportResult(int result);
