@@ -39,29 +39,48 @@ int FreeLoopbackUdpPort()
     return ntohs(address.sin_port);
 }
 
+// One log line per request, naming every variable it asked for.
+class RequestLog {
+public:
+    RequestLog(Agent& agent, const char* kind) : agent_(agent), line_(kind) {}
+    ~RequestLog()
+    {
+        if (count_ > 0)
+            agent_.Log(line_);
+    }
+    void Add(const std::string& part) { line_ += (count_++ ? ", " : " ") + part; }
+
+private:
+    Agent& agent_;
+    std::string line_;
+    int count_ = 0;
+};
+
 void AnswerGet(Agent& agent, netsnmp_agent_request_info* info, netsnmp_request_info* requests)
 {
+    RequestLog log(agent, "GET");
     for (netsnmp_request_info* r = requests; r; r = r->next) {
         const Oid id = OidOf(*r->requestvb);
         const auto fault = agent.FaultState().errorStatus.find(id);
         if (fault != agent.FaultState().errorStatus.end()) {
-            agent.Log("GET " + OidText(id) + " -> error status " + std::to_string(fault->second) + " (fault)");
+            log.Add(OidText(id) + " -> error status " + std::to_string(fault->second) + " (fault)");
             netsnmp_set_request_error(info, r, fault->second);
             continue;
         }
         const auto value = agent.Model().Get(id);
         if (!value) {
-            agent.Log("GET " + OidText(id) + " -> no such instance");
+            log.Add(OidText(id) + " -> no such instance");
             netsnmp_set_request_error(info, r, SNMP_NOSUCHINSTANCE);
             continue;
         }
-        agent.Log("GET " + agent.Model().NameOf(id) + " -> " + Describe(*value));
+        log.Add(agent.Model().NameOf(id) + " -> " + Describe(*value));
         ToBinding(*value, *r->requestvb);
     }
 }
 
 void AnswerGetNext(Agent& agent, const Oid& root, netsnmp_agent_request_info* info, netsnmp_request_info* requests)
 {
+    RequestLog log(agent, "GETNEXT");
     for (netsnmp_request_info* r = requests; r; r = r->next) {
         const Oid id = OidOf(*r->requestvb);
         std::optional<std::pair<Oid, WireValue>> next;
@@ -72,7 +91,7 @@ void AnswerGetNext(Agent& agent, const Oid& root, netsnmp_agent_request_info* in
         if (!next)
             continue; // past this subtree: the agent goes on to the next one
         const auto fault = agent.FaultState().errorStatus.find(next->first);
-        agent.Log("GETNEXT " + OidText(id) + " -> " + agent.Model().NameOf(next->first));
+        log.Add(OidText(id) + " -> " + agent.Model().NameOf(next->first));
         snmp_set_var_objid(r->requestvb, next->first.data(), next->first.size());
         if (fault != agent.FaultState().errorStatus.end()) {
             netsnmp_set_request_error(info, r, fault->second);
