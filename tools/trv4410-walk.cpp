@@ -31,6 +31,7 @@ public:
     {
         return std::make_unique<Watch>();
     }
+    void ProcessEvents(int) override {}
 };
 
 // With no MIB at hand, each value is shown in the text form of its wire type.

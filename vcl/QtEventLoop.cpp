@@ -1,5 +1,6 @@
 #include "vcl/QtEventLoop.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -43,6 +44,15 @@ std::unique_ptr<ILoopTimer> QtEventLoop::CreateTimer(std::function<void()> onTim
 std::unique_ptr<ISocketWatch> QtEventLoop::WatchReadable(int fd, std::function<void()> onReadable)
 {
     return std::make_unique<QtSocketWatch>(fd, std::move(onReadable));
+}
+
+} // namespace vcl
+
+namespace vcl {
+
+void QtEventLoop::ProcessEvents(int maxWaitMs)
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, maxWaitMs);
 }
 
 } // namespace vcl

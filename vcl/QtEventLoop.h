@@ -8,6 +8,7 @@ class QtEventLoop : public IEventLoop {
 public:
     std::unique_ptr<ILoopTimer> CreateTimer(std::function<void()> onTimeout) override;
     std::unique_ptr<ISocketWatch> WatchReadable(int fd, std::function<void()> onReadable) override;
+    void ProcessEvents(int maxWaitMs) override;
 };
 
 } // namespace vcl

@@ -27,6 +27,8 @@ public:
     virtual std::unique_ptr<ILoopTimer> CreateTimer(std::function<void()> onTimeout) = 0;
     // Calls onReadable on the loop's thread whenever fd has data to read.
     virtual std::unique_ptr<ISocketWatch> WatchReadable(int fd, std::function<void()> onReadable) = 0;
+    // Handles what is due now, waiting at most maxWaitMs for something to happen.
+    virtual void ProcessEvents(int maxWaitMs) = 0;
 };
 
 } // namespace vcl
