@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libsnmp-dev libcurl4-openssl-dev nlohmann-json3-dev
-  snmp snmpd tftpd-hpa
+  snmp snmpd tftpd-hpa tftp-hpa curl
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core
