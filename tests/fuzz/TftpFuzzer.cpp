@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "common/ErrorCatalogue.h"
 #include "platform/PollEventLoop.h"
 #include "tftp/TftpServer.h"
 
@@ -26,6 +27,8 @@ struct World {
 
     World()
     {
+        // The status texts must outlive this world, which is torn down at exit.
+        zt::ErrorText(zt::Catalogue::ZtTftp, 0);
         char pattern[] = "/tmp/trv4410-tftp-fuzz-XXXXXX";
         root = ::mkdtemp(pattern);
         Seed();
