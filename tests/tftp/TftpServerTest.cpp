@@ -16,6 +16,7 @@
 
 #include "platform/PollEventLoop.h"
 #include "tests/support/Processes.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 #include "tftp/TftpPacket.h"
 #include "tftp/TftpServer.h"
@@ -326,6 +327,20 @@ TEST_F(TftpServerTest, StopWaitsTenSecondsAtMostForSessions)
     EXPECT_GE(waited, std::chrono::milliseconds(9900));
     EXPECT_LT(waited, std::chrono::milliseconds(10500));
     EXPECT_FALSE(server.Listening());
+}
+
+TEST(DefaultTftpPort, SixtyNineUnlessTheEnvironmentSaysOtherwise)
+{
+    {
+        testsupport::ScopedEnv env("TRV4410_TFTP_PORT", std::nullopt);
+        EXPECT_EQ(DefaultTftpPort(), 69);
+    }
+    {
+        testsupport::ScopedEnv env("TRV4410_TFTP_PORT", std::string("16969"));
+        EXPECT_EQ(DefaultTftpPort(), 16969);
+    }
+    testsupport::ScopedEnv env("TRV4410_TFTP_PORT", std::string("not a port"));
+    EXPECT_EQ(DefaultTftpPort(), 69);
 }
 
 // Real clients against tftp-serve.
