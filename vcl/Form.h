@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-class QWidget;
+#include "vcl/Control.h"
 
 namespace vcl {
 
@@ -14,10 +14,10 @@ enum class TPosition { poDesigned, poScreenCenter };
 
 class FormWidget;
 
-class TForm {
+class TForm : public TWinControl {
 public:
     explicit TForm(TForm* owner = nullptr);
-    virtual ~TForm();
+    ~TForm() override;
     TForm(const TForm&) = delete;
     TForm& operator=(const TForm&) = delete;
 
@@ -49,7 +49,7 @@ public:
     std::function<void(bool& canClose)> OnCloseQuery;
     std::function<void()> OnClose;
 
-    QWidget* Widget() const;
+    QWidget* Widget() const override;
 
 private:
     friend class FormWidget;
