@@ -12,8 +12,15 @@ TControl::TControl(TWinControl* parent, QWidget* widget) : widget_(widget)
     widget_->show();
 }
 
-// The parent may already have taken the widget with it.
-TControl::~TControl() { delete widget_.data(); }
+// The parent may already have taken the widget with it. Signals the widget
+// sends while it goes would reach a control that is already gone.
+TControl::~TControl()
+{
+    if (widget_) {
+        widget_->disconnect();
+        delete widget_.data();
+    }
+}
 
 void TControl::SetBounds(int left, int top, int width, int height) { widget_->setGeometry(left, top, width, height); }
 int TControl::Left() const { return widget_->x(); }

@@ -7,26 +7,29 @@
 namespace vcl {
 namespace {
 
+} // namespace
+
 // Leaving the edit and clicking it reach the control as OnExit and OnClick.
 class EditEvents : public QObject {
 public:
-    explicit EditEvents(TEdit& edit) : QObject(edit.Widget()), edit_(edit) {}
+    explicit EditEvents(TEdit& edit) : QObject(edit.Widget()), edit_(&edit) {}
+    void Detach() { edit_ = nullptr; }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusOut && edit_.OnExit)
-            edit_.OnExit();
-        else if (event->type() == QEvent::MouseButtonRelease && edit_.OnClick)
-            edit_.OnClick();
+        if (!edit_)
+            return false;
+        if (event->type() == QEvent::FocusOut && edit_->OnExit)
+            edit_->OnExit();
+        else if (event->type() == QEvent::MouseButtonRelease && edit_->OnClick)
+            edit_->OnClick();
         return false;
     }
 
 private:
-    TEdit& edit_;
+    TEdit* edit_;
 };
-
-} // namespace
 
 TEdit::TEdit(TWinControl* parent) : TControl(parent, new QLineEdit)
 {
@@ -34,7 +37,15 @@ TEdit::TEdit(TWinControl* parent) : TControl(parent, new QLineEdit)
         if (OnChange)
             OnChange();
     });
-    LineEdit()->installEventFilter(new EditEvents(*this));
+    events_ = new EditEvents(*this);
+    LineEdit()->installEventFilter(events_);
+}
+
+// A focused edit loses its focus while it is taken down: that is no exit.
+TEdit::~TEdit()
+{
+    if (Widget())
+        events_->Detach();
 }
 
 QLineEdit* TEdit::LineEdit() const { return static_cast<QLineEdit*>(Widget()); }

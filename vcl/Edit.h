@@ -8,9 +8,12 @@ class QLineEdit;
 
 namespace vcl {
 
+class EditEvents;
+
 class TEdit : public TControl {
 public:
     explicit TEdit(TWinControl* parent);
+    ~TEdit() override;
 
     std::string Text() const;
     void SetText(const std::string& text);
@@ -28,6 +31,7 @@ public:
 
 private:
     int maxLength_ = 0;
+    EditEvents* events_ = nullptr;   // owned by the widget
 };
 
 } // namespace vcl
