@@ -141,18 +141,33 @@ std::string ZtSNMPRequest::RowInstance()
 std::uint64_t ZtSNMPRequest::Report(int code, const std::string& text, int errorIndex)
 {
     ++errorCount;
-    if (resultHandler) {
-        ZtSNMPError error;
-        error.code = code;
-        error.errorIndex = errorIndex;
-        error.message = text;
-        error.address = target.address;
-        error.port = target.port;
-        error.done = 1;
-        error.sequenceNumber = errorCount;
+    ZtSNMPError error;
+    error.code = code;
+    error.errorIndex = errorIndex;
+    error.message = text;
+    error.address = target.address;
+    error.port = target.port;
+    error.done = 1;
+    error.sequenceNumber = errorCount;
+    lastError = error;
+    if (resultHandler)
         resultHandler(error);
-    }
     return errorCount;
+}
+
+void ZtSNMPRequest::StoreEmptyValues()
+{
+    for (int i = 0; i < varList.Count(); ++i) {
+        if (!varList.IsReadable(i))
+            continue;
+        ZtSNMPVarEntry& entry = varList.Item(i);
+        const std::uint32_t s = entry.syntax;
+        const bool octets = s == syn::BitString || s == syn::OctetString || s == syn::Opaque ||
+                            s == syn::MacAddress || s == syn::DisplayString;
+        entry.value = octets ? std::string{} : std::string(kNullText);
+        if (entry.options)
+            entry.value = entry.options->LabelOf(entry.value);
+    }
 }
 
 void ZtSNMPRequest::ReportResult(int result)
@@ -327,6 +342,8 @@ bool ZtSNMPRequest::SendSync(netsnmp_pdu* pdu, bool read, bool& ok)
     if (mapped.code != 0 && !(mapped.code == -102 && table)) {
         Report(mapped.code, mapped.text, response ? static_cast<int>(response->errindex) : 0);
         ok = false;
+        if (read && !table)
+            StoreEmptyValues();
         return false;
     }
     if (!response || !read)

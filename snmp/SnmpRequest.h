@@ -69,6 +69,7 @@ public:
     std::uint8_t alive = 1;
     std::int32_t pending = 0;
     std::uint64_t errorCount = 0;
+    ZtSNMPError lastError;    // the last error reported to the result handler
 
     enum class PduMode { Get, GetNext, Set };
     // The OIDs a request builds for entry i: oid, or oid + "." + instance.
@@ -100,6 +101,8 @@ private:
     bool SendAsync(netsnmp_pdu* pdu, bool read, Completion completion, void* userData);
     void ApplySelection(const std::string& selection, const std::vector<std::string>* provider);
     void DecodeKeys(const std::string& instance);
+    // After a failed read the entries hold the empty values of their syntaxes.
+    void StoreEmptyValues();
     void Answered(CallbackRecord& record, int operation, netsnmp_pdu* pdu);
     static int OnAsyncAnswer(int operation, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic);
 

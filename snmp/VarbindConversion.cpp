@@ -140,7 +140,13 @@ void StoreValue(ZtSNMPVarEntry& entry, const netsnmp_variable_list& binding)
 
 void LoadValue(const ZtSNMPVarEntry& entry, netsnmp_variable_list& binding)
 {
-    const std::string text = entry.options ? entry.options->ValueOf(entry.value) : entry.value;
+    std::string text = entry.options ? entry.options->ValueOf(entry.value) : entry.value;
+    // An entry that nothing filled goes out as 0 when it is a number.
+    if (text.empty() && (entry.syntax == syn::Boolean || entry.syntax == syn::Integer ||
+                         entry.syntax == syn::Counter32 || entry.syntax == syn::Gauge32 ||
+                         entry.syntax == syn::UInteger32 || entry.syntax == syn::TimeTicks ||
+                         entry.syntax == syn::Counter64))
+        text.assign(1, '0');
     if (text == kNullText) {
         snmp_set_var_typed_value(&binding, ASN_NULL, nullptr, 0);
         return;
