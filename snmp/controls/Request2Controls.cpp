@@ -1,0 +1,236 @@
+#include "snmp/controls/Request2Controls.h"
+
+#include <ctime>
+
+#include "common/ErrorCatalogue.h"
+#include "vcl/Application.h"
+#include "vcl/Dialogs.h"
+#include "vcl/Form.h"
+#include "vcl/ListBox.h"
+#include "vcl/StatusBar.h"
+#include "vcl/core/Exception.h"
+
+namespace zt {
+namespace {
+
+std::string ProgramFileName()
+{
+    const std::string exe = vcl::Application ? vcl::Application->ExeName() : "trv4410";
+    const auto slash = exe.rfind('/');
+    return slash == std::string::npos ? exe : exe.substr(slash + 1);
+}
+
+// "hh:nn:ss ampm": the 12-hour clock with AM or PM.
+std::string TimeNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%I:%M:%S %p", &local);
+    return text;
+}
+
+} // namespace
+
+ZtSNMPRequest2Controls::ZtSNMPRequest2Controls(vcl::TForm* owner) : owner_(owner) {}
+
+ZtSNMPRequest2Controls::~ZtSNMPRequest2Controls() { BeginClosing(); }
+
+void ZtSNMPRequest2Controls::BeginClosing()
+{
+    closing_ = true;
+    request.alive = 0;
+}
+
+void ZtSNMPRequest2Controls::ReportSuccess()
+{
+    if (request.resultHandler) {
+        ZtSNMPError success;
+        success.message = ErrorText(Catalogue::ZtSnmp, 0);
+        success.address = request.target.address;
+        success.port = request.target.port;
+        success.done = 1;
+        request.resultHandler(success);
+    }
+}
+
+void ZtSNMPRequest2Controls::Received()
+{
+    ValuesReceived();
+    ++rows;
+}
+
+bool ZtSNMPRequest2Controls::Get()
+{
+    bool ok = true;
+    statusKind = 0;
+    BeforeGet();
+    rows = 0;
+    if (mode == 0) {
+        busy = 1;
+        try {
+            if (!request.varList.IsTableKind()) {
+                request.GetOnce(ok, true);
+                Received();
+            } else {
+                for (bool first = true; request.GetOnce(ok, first); first = false)
+                    Received();
+            }
+            AfterGet();
+        } catch (...) {
+            busy = 0;
+            throw;
+        }
+        busy = 0;
+        if (ok)
+            ReportSuccess();
+        return ok;
+    }
+    busy = 1;
+    if (!request.alive) {
+        busy = 0;
+        return true;
+    }
+    // A send the request refused is a failed completion.
+    if (!request.GetAsync([this](void*, const ZtSNMPError& e) { OnGetAnswer(e); }, nullptr, true))
+        OnGetAnswer(request.lastError);
+    return true;
+}
+
+void ZtSNMPRequest2Controls::FinishGet()
+{
+    AfterGet();
+    busy = 0;
+    ReportSuccess();
+    if (OnGetDone) {
+        ZtSNMPError success;
+        success.message = ErrorText(Catalogue::ZtSnmp, 0);
+        success.done = 1;
+        OnGetDone(*this, success);
+    }
+}
+
+void ZtSNMPRequest2Controls::OnGetAnswer(const ZtSNMPError& outcome)
+{
+    if (closing_)
+        return;
+    if (outcome.code != 0) {
+        busy = 0;
+        statusKind = 0;
+        if (OnGetDone)
+            OnGetDone(*this, outcome);
+        return;
+    }
+    try {
+        if (!request.varList.IsTableKind() || outcome.done) {
+            if (!request.varList.IsTableKind())
+                Received();
+            FinishGet();
+            return;
+        }
+        Received();
+        if (!request.alive) {
+            FinishGet();
+            return;
+        }
+        if (!request.GetAsync([this](void*, const ZtSNMPError& e) { OnGetAnswer(e); }, nullptr, false))
+            OnGetAnswer(request.lastError);
+    } catch (const vcl::Exception& e) {
+        busy = 0;
+        ShowStatusLine(e.Message());
+    }
+}
+
+bool ZtSNMPRequest2Controls::Set(bool refresh, bool collectValues, const std::string& selection,
+                                 const std::vector<std::string>* provider)
+{
+    bool ok = true;
+    statusKind = 1;
+    refreshAfterSet = refresh ? 1 : 0;
+    BeforeSet();
+    if (collectValues)
+        CollectValues();
+    if (mode == 0) {
+        busy = 1;
+        try {
+            request.SetOnce(ok, false, selection, provider);
+            AfterSet();
+        } catch (...) {
+            busy = 0;
+            throw;
+        }
+        busy = 0;
+        if (ok)
+            ReportSuccess();
+        if (request.varList.IsTableKind() && refreshAfterSet)
+            Get();
+        return ok;
+    }
+    busy = 1;
+    if (!request.alive) {
+        busy = 0;
+        return true;
+    }
+    if (!request.SetAsync([this](void*, const ZtSNMPError& e) { OnSetAnswer(e); }, nullptr, false, selection,
+                          provider))
+        OnSetAnswer(request.lastError);
+    return true;
+}
+
+void ZtSNMPRequest2Controls::OnSetAnswer(const ZtSNMPError& outcome)
+{
+    if (closing_)
+        return;
+    if (outcome.code != 0) {
+        busy = 0;
+        statusKind = 1;
+        if (OnSetDone)
+            OnSetDone(*this, outcome);
+        return;
+    }
+    AfterSet();
+    busy = 0;
+    statusKind = 1;
+    ReportSuccess();
+    if (OnSetDone)
+        OnSetDone(*this, outcome);
+    if (request.varList.IsTableKind() && refreshAfterSet)
+        Get();
+}
+
+void ZtSNMPRequest2Controls::ShowGetError(const ZtSNMPError& e)
+{
+    statusKind = 0;
+    ShowStatusLine(e.message);
+}
+
+void ZtSNMPRequest2Controls::ShowSetError(const ZtSNMPError& e)
+{
+    statusKind = 1;
+    ShowStatusLine(e.message);
+}
+
+std::string ZtSNMPRequest2Controls::StatusLine(const std::string& errorText) const
+{
+    std::string line = ErrorText(Catalogue::StatusTemplates, statusKind);
+    const auto error = line.find("[ERROR]");
+    const auto list = line.find("[VARLIST]");
+    if (request.varList.name.empty() && error != std::string::npos && list != std::string::npos && list > error)
+        line.erase(error + 7, list + 9 - (error + 7));
+    return ExpandPlaceholders(line, {{"[VARLIST]", request.varList.name}, {"[ERROR]", errorText}, {"[TIME]", TimeNow()}});
+}
+
+void ZtSNMPRequest2Controls::ShowStatusLine(const std::string& errorText)
+{
+    if (auto* bar = std::get_if<vcl::TStatusBar*>(&statusTarget_))
+        (*bar)->SetSimpleText(StatusLine(errorText));
+    else if (auto* panel = std::get_if<vcl::TStatusPanel*>(&statusTarget_))
+        (*panel)->SetText(StatusLine(errorText));
+    else if (auto* memo = std::get_if<vcl::TMemo*>(&statusTarget_))
+        (*memo)->AddLine(StatusLine(errorText));
+    else
+        vcl::MessageBox(errorText, ProgramFileName(), vcl::TMsgButtons::Ok, vcl::TMsgIcon::Error);
+}
+
+} // namespace zt
