@@ -3,10 +3,12 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 #include <QWidget>
 
 #include "vcl/Dialogs.h"
+#include "vcl/Menu.h"
 
 namespace vcl {
 
@@ -27,8 +29,9 @@ private:
     TForm& form_;
 };
 
-TForm::TForm(TForm* owner) : widget_(std::make_unique<FormWidget>(*this, owner ? owner->Widget() : nullptr))
+TForm::TForm(TForm* owner) : widget_(std::make_unique<FormWidget>(*this, owner ? owner->Window() : nullptr))
 {
+    client_ = new QWidget(widget_.get());
     ApplyWindowFlags();
 }
 
@@ -38,24 +41,37 @@ TForm::~TForm()
         endModalLoop_();
 }
 
-QWidget* TForm::Widget() const { return widget_.get(); }
+QWidget* TForm::Widget() const { return client_; }
+QWidget* TForm::Window() const { return widget_.get(); }
 
 std::string TForm::Caption() const { return widget_->windowTitle().toStdString(); }
 void TForm::SetCaption(const std::string& caption) { widget_->setWindowTitle(QString::fromStdString(caption)); }
-int TForm::ClientWidth() const { return widget_->width(); }
-int TForm::ClientHeight() const { return widget_->height(); }
+int TForm::ClientWidth() const { return client_->width(); }
+int TForm::ClientHeight() const { return client_->height(); }
 
-void TForm::SetClientWidth(int width) { ResizeClient(width, widget_->height()); }
-void TForm::SetClientHeight(int height) { ResizeClient(widget_->width(), height); }
+void TForm::SetClientWidth(int width) { ResizeClient(width, client_->height()); }
+void TForm::SetClientHeight(int height) { ResizeClient(client_->width(), height); }
+
+void TForm::SetMenu(TMainMenu& menu)
+{
+    menuBar_ = menu.Bar();
+    menuBar_->setParent(widget_.get());
+    menuBar_->show();
+    ResizeClient(client_->width(), client_->height());
+}
 
 // A form whose border is not sizeable keeps exactly the client size it is given.
 void TForm::ResizeClient(int width, int height)
 {
+    const int top = menuBar_ ? menuBar_->sizeHint().height() : 0;
+    if (menuBar_)
+        menuBar_->setGeometry(0, 0, width, top);
+    client_->setGeometry(0, top, width, height);
     widget_->setMinimumSize(0, 0);
     widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    widget_->resize(width, height);
+    widget_->resize(width, height + top);
     if (borderStyle_ != TBorderStyle::bsSizeable)
-        widget_->setFixedSize(width, height);
+        widget_->setFixedSize(width, height + top);
 }
 
 void TForm::SetBorderStyle(TBorderStyle style)
@@ -81,7 +97,7 @@ void TForm::ApplyWindowFlags()
         flags |= Qt::WindowMaximizeButtonHint;
     const bool wasVisible = widget_->isVisible();
     widget_->setWindowFlags(flags);
-    ResizeClient(widget_->width(), widget_->height());
+    ResizeClient(client_->width(), client_->height());
     if (wasVisible)
         widget_->show();
 }

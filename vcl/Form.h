@@ -13,6 +13,7 @@ enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
 enum class TPosition { poDesigned, poScreenCenter };
 
 class FormWidget;
+class TMainMenu;
 
 class TForm : public TWinControl {
 public:
@@ -49,7 +50,12 @@ public:
     std::function<void(bool& canClose)> OnCloseQuery;
     std::function<void()> OnClose;
 
+    // The client area, where the form's controls live.
     QWidget* Widget() const override;
+    // The window itself: title, frame, menu bar and client area.
+    QWidget* Window() const;
+    // Puts the menu bar above the client area (the window grows by its height).
+    void SetMenu(TMainMenu& menu);
 
 private:
     friend class FormWidget;
@@ -59,6 +65,8 @@ private:
     void CentreOnScreen();
 
     std::unique_ptr<FormWidget> widget_;
+    QWidget* client_ = nullptr;
+    QWidget* menuBar_ = nullptr;
     TBorderStyle borderStyle_ = TBorderStyle::bsSizeable;
     TPosition position_ = TPosition::poDesigned;
     bool maximizeButton_ = true;

@@ -31,8 +31,8 @@ TEST(TForm, CaptionAndFixedClientSize)
     EXPECT_EQ(form.Caption(), "TRV-4410 : 127.0.0.1");
     EXPECT_EQ(form.ClientWidth(), 472);
     EXPECT_EQ(form.ClientHeight(), 104);
-    EXPECT_EQ(form.Widget()->minimumSize(), form.Widget()->maximumSize());
-    EXPECT_FALSE(form.Widget()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(form.Window()->minimumSize(), form.Window()->maximumSize());
+    EXPECT_FALSE(form.Window()->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
 TEST(TForm, ModalShowGoesThroughTheSeam)
@@ -68,7 +68,7 @@ TEST(TForm, CloseQueryCanRefuse)
     EXPECT_EQ(closes, 0);
     // The window manager's close button takes the same road.
     QCloseEvent event;
-    QApplication::sendEvent(form.Widget(), &event);
+    QApplication::sendEvent(form.Window(), &event);
     EXPECT_FALSE(event.isAccepted());
     allow = true;
     form.Close();
