@@ -9,7 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/AddressChecks.h"
+#include "app/shell/AddressChecks.h"
 #include "common/JoinPath.h"
 #include "common/TextUtil.h"
 #include "vcl/ListBox.h"

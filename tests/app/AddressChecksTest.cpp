@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/AddressChecks.h"
+#include "app/shell/AddressChecks.h"
 #include "tests/support/RecordingDialogs.h"
 
 using namespace app;

@@ -1,4 +1,4 @@
-#include "app/AddressChecks.h"
+#include "app/shell/AddressChecks.h"
 
 #include <array>
 #include <cctype>
