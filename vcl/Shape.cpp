@@ -49,3 +49,7 @@ bool TImage::LoadFromFile(const std::string& path)
 }
 
 } // namespace vcl
+
+namespace vcl {
+void TImage::SetPicture(const QPixmap& picture) { static_cast<QLabel*>(Widget())->setPixmap(picture); }
+} // namespace vcl

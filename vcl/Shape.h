@@ -5,6 +5,8 @@
 
 #include "vcl/Control.h"
 
+class QPixmap;
+
 namespace vcl {
 
 using TColor = std::uint32_t;   // 0x00BBGGRR, as the toolkit writes colours
@@ -26,6 +28,7 @@ public:
     explicit TImage(TWinControl* parent);
     // A picture file (PNG, SVG, ...), stretched to the control.
     bool LoadFromFile(const std::string& path);
+    void SetPicture(const QPixmap& picture);
 };
 
 } // namespace vcl

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "tests/support/Processes.h"
 #include "tests/support/TempDir.h"
 
 using testsupport::ReadFile;
@@ -83,21 +84,23 @@ TEST_F(StartupTest, WithoutParametersItRefusesToRun)
     EXPECT_FALSE(std::filesystem::exists(home / "TRV-4410"));
 }
 
-// Addresses on loopback: a running module probes the device it manages.
+// Each running module talks to a simulated device of its own on loopback.
 TEST_F(StartupTest, ASecondModuleForTheSameAddressIsRefused)
 {
+    testsupport::SimProcess device7({"--user", "mgr"}, {}, "127.0.0.7");
+    testsupport::SimProcess device8({"--user", "mgr"}, {}, "127.0.0.8");
     QProcess first;
-    Start(first, {"/I127.0.0.7"});
+    Start(first, device7.ModuleParams());
     ASSERT_TRUE(WaitUntilRunning(first)) << first.readAllStandardError().toStdString();
 
-    const ModuleRun second = RunToEnd({"/I127.0.0.7"});
+    const ModuleRun second = RunToEnd(device7.ModuleParams());
     ASSERT_TRUE(second.finished);
     EXPECT_EQ(second.exitCode, 0);
     EXPECT_TRUE(Contains(second.errors, "Warning: SNMP Timeout or another TRV-4410 module is running!\n"))
         << second.errors;
 
     QProcess other;
-    Start(other, {"/I127.0.0.8"});
+    Start(other, device8.ModuleParams());
     EXPECT_FALSE(other.waitForFinished(1500)) << "a module for another address must keep running";
     EXPECT_EQ(first.state(), QProcess::Running);
 
@@ -110,7 +113,7 @@ TEST_F(StartupTest, ASecondModuleForTheSameAddressIsRefused)
 
     // The guard went with the process: the same address can be managed again.
     QProcess again;
-    Start(again, {"/I127.0.0.7"});
+    Start(again, device7.ModuleParams());
     EXPECT_FALSE(again.waitForFinished(1500));
     again.terminate();
     EXPECT_TRUE(again.waitForFinished(10000));
@@ -145,8 +148,9 @@ TEST_F(StartupTest, EachStartCountsInTheWorkingDirectory)
 TEST_F(StartupTest, UncreatableUserFolderIsReportedAndStartUpGoesOn)
 {
     env.insert("APPDATA", QString::fromStdString(home / "missing/parent"));
+    testsupport::SimProcess device({"--user", "mgr"}, {}, "127.0.0.9");
     QProcess module;
-    Start(module, {"/I127.0.0.9"});
+    Start(module, device.ModuleParams());
     EXPECT_FALSE(module.waitForFinished(1500)) << module.readAllStandardError().toStdString();
     module.terminate();
     ASSERT_TRUE(module.waitForFinished(10000));

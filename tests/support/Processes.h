@@ -40,9 +40,10 @@ inline ToolRun RunTool(const QString& program, const QStringList& args, int time
 // The simulator on a free loopback port; stopped (SIGTERM) when the object goes.
 class SimProcess {
 public:
-    explicit SimProcess(QStringList args, const QString& workingFolder = {})
+    explicit SimProcess(QStringList args, const QString& workingFolder = {}, const QString& listen = "127.0.0.1")
     {
-        args << "--listen" << "127.0.0.1:0";
+        args << "--listen" << listen + ":0";
+        host_ = listen;
         process_.setWorkingDirectory(workingFolder.isEmpty() ? folder_.path() : workingFolder);
         // Its log goes to a file: a pipe nobody reads would stop it once full.
         process_.setStandardErrorFile(LogPath());
@@ -51,7 +52,7 @@ public:
             return;
         while (port_ == 0 && process_.waitForReadyRead(10000)) {
             const QString line = QString::fromUtf8(process_.readAllStandardOutput());
-            const auto match = QRegularExpression("ready on udp:127\\.0\\.0\\.1:(\\d+)").match(line);
+            const auto match = QRegularExpression("ready on udp:[0-9.]+:(\\d+)").match(line);
             if (match.hasMatch())
                 port_ = match.captured(1).toInt();
         }
@@ -61,7 +62,14 @@ public:
     SimProcess& operator=(const SimProcess&) = delete;
 
     int Port() const { return port_; }
-    QString Agent() const { return "127.0.0.1:" + QString::number(port_); }
+    QString Agent() const { return host_ + ":" + QString::number(port_); }
+    // The module's switches for this device, as SNMPv3 without authentication
+    // (only SNMPv3 takes the port from the command line); the simulator needs
+    // "--user mgr".
+    QStringList ModuleParams() const
+    {
+        return {"/I" + host_, "/v3", "/t" + QString::number(port_), "/m3", "/nmgr", "/l0"};
+    }
     // A control line on standard input ("silent on", "error OID 5", ...).
     void Control(const std::string& line)
     {
@@ -93,6 +101,7 @@ private:
     QString LogPath() const { return folder_.filePath("sim.log"); }
 
     QTemporaryDir folder_;
+    QString host_;
     QProcess process_;
     int port_ = 0;
     int exitCode_ = -1;
