@@ -133,10 +133,11 @@ void WaitForTransfers(Agent& agent, netsnmp_agent_request_info* info, netsnmp_re
 
 void CommitSet(Agent& agent, netsnmp_request_info* requests)
 {
+    RequestLog log(agent, "SET");
     for (netsnmp_request_info* r = requests; r; r = r->next) {
         const Oid id = OidOf(*r->requestvb);
         const WireValue value = FromBinding(*r->requestvb);
-        agent.Log("SET " + agent.Model().NameOf(id) + " = " + Describe(value));
+        log.Add(agent.Model().NameOf(id) + " = " + Describe(value));
         agent.Model().Set(id, value);
     }
 }
