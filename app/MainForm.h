@@ -58,6 +58,9 @@ public:
     void tSystem1Click();
     void About1Click();
 
+    // Tests drive the timers by calling their handlers.
+    void StopTimersForTests() { StopTimers(); }
+
     const std::string& DeviceAddress() const { return deviceAddress_; }
     const std::string& UserFolder() const { return userFolder_; }
     bool Online() const { return online_; }
