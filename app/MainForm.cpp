@@ -116,6 +116,7 @@ TMainForm::TMainForm(vcl::TApplication& application)
 
 TMainForm::~TMainForm()
 {
+    automation_.reset();
     StopTimers();
     // Requests end before the controls they fill.
     probe_.reset();
@@ -219,6 +220,7 @@ void TMainForm::FormCreate()
 
     PrepareUserFolder();
     StartTalking();
+    automation_ = Automation::FromEnvironment(*this, application_.EventLoop());
 }
 
 void TMainForm::StopTimers()

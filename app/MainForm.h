@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/Automation.h"
 #include "app/LocalAddresses.h"
 #include "platform/SingleInstanceLock.h"
 #include "snmp/SnmpRequest.h"
@@ -122,6 +123,7 @@ private:
     std::unique_ptr<zt::ZtSNMPRequest2Edits> band_;
     std::unique_ptr<zt::ZtSNMPRequest2Edits> commit_;
     std::unique_ptr<zt::ZtSNMPRequest2Edits> lamps_;
+    std::unique_ptr<Automation> automation_;
 };
 
 } // namespace app
