@@ -34,13 +34,14 @@ TFM_Sytem::TFM_Sytem(vcl::TForm* owner, std::function<bool()> lampIsLime)
     SetBorderStyle(vcl::TBorderStyle::bsSingle);
     SetMaximizeButton(false);
     SetPosition(vcl::TPosition::poScreenCenter);
-    SetClientWidth(295);
+    // Wider than the original 295 so that the longest row reads in full.
+    SetClientWidth(340);
     SetClientHeight(115);
-    RestartLabel.SetBounds(12, 16, 190, 20);
-    Button1.SetBounds(208, 12, 75, 26);
-    RestoreLabel.SetBounds(12, 52, 190, 20);
-    Button2.SetBounds(208, 48, 75, 26);
-    StatusBar.SetBounds(0, 96, 295, 19);
+    RestartLabel.SetBounds(12, 16, 235, 20);
+    Button1.SetBounds(253, 12, 75, 26);
+    RestoreLabel.SetBounds(12, 52, 235, 20);
+    Button2.SetBounds(253, 48, 75, 26);
+    StatusBar.SetBounds(0, 96, 340, 19);
     for (vcl::TControl* hidden :
          std::initializer_list<vcl::TControl*>{&LanguageLabel, &Bt_LanguageClear, &CB_Restart, &CB_Restore, &Cbox_LanguagePack})
         hidden->SetVisible(false);
