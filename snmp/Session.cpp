@@ -98,7 +98,7 @@ void ServiceOne(void* sess)
 } // namespace
 
 ZtSnmpSession::ZtSnmpSession(vcl::IEventLoop& loop)
-    : loop_(loop), processor_(loop, [this] { ProcessPendingEvents(); })
+    : loop_(loop), processor_(loop, [this] { return ProcessPendingEvents(); })
 {
 }
 
@@ -150,10 +150,10 @@ void ZtSnmpSession::Detach(void* netSnmpSession)
     sessions_.erase(std::remove(sessions_.begin(), sessions_.end(), netSnmpSession), sessions_.end());
 }
 
-void ZtSnmpSession::ProcessPendingEvents()
+bool ZtSnmpSession::ProcessPendingEvents()
 {
     if (processing_)
-        return;
+        return true;
     processing_ = true;
     // A callback may detach (close) any session, so each is checked before use.
     const std::vector<void*> snapshot = sessions_;
@@ -165,6 +165,23 @@ void ZtSnmpSession::ProcessPendingEvents()
             snmp_sess_timeout(sess);
     }
     processing_ = false;
+    return HasOutstanding();
+}
+
+// A session with requests outstanding has a time-out to wait for.
+bool ZtSnmpSession::HasOutstanding() const
+{
+    for (void* sess : sessions_) {
+        int numfds = 0;
+        fd_set fds;
+        FD_ZERO(&fds);
+        timeval timeout{};
+        int block = 1;
+        snmp_sess_select_info(sess, &numfds, &fds, &timeout, &block);
+        if (!block)
+            return true;
+    }
+    return false;
 }
 
 ZtSnmpSession& CreateSession(const std::string& folder, vcl::IEventLoop& loop)

@@ -26,8 +26,10 @@ public:
     void Detach(void* netSnmpSession);
     // Reads what has arrived and runs the time-outs of every attached session.
     // Refuses to run inside itself: answers never arrive within answers.
-    void ProcessPendingEvents();
+    // Returns whether requests are still outstanding.
+    bool ProcessPendingEvents();
     bool Processing() const { return processing_; }
+    bool HasOutstanding() const;
     // Waits at most maxMs for something to arrive on an attached session.
     void WaitForActivity(int maxMs);
 

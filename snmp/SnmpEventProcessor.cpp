@@ -2,7 +2,7 @@
 
 namespace zt {
 
-SnmpEventProcessor::SnmpEventProcessor(vcl::IEventLoop& loop, std::function<void()> processPendingEvents)
+SnmpEventProcessor::SnmpEventProcessor(vcl::IEventLoop& loop, std::function<bool()> processPendingEvents)
     : timer_(loop.CreateTimer([this] { Tick(); })), process_(std::move(processPendingEvents))
 {
 }
@@ -21,12 +21,17 @@ void SnmpEventProcessor::Stop()
 
 bool SnmpEventProcessor::IsRunning() const { return running_; }
 
+void SnmpEventProcessor::Wake()
+{
+    if (running_ && !timer_->IsActive())
+        timer_->Start(kIntervalMs);
+}
+
 void SnmpEventProcessor::Tick()
 {
     timer_->Stop();
-    if (process_)
-        process_();
-    if (running_)
+    const bool outstanding = process_ ? process_() : false;
+    if (running_ && outstanding)
         timer_->Start(kIntervalMs);
 }
 

@@ -373,6 +373,7 @@ bool ZtSNMPRequest::SendAsync(netsnmp_pdu* pdu, bool read, Completion completion
     }
     record.release()->sending = false;
     ++pending;
+    GlobalSession()->EventProcessor().Wake();
     return true;
 }
 

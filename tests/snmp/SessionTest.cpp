@@ -143,16 +143,27 @@ TEST_F(SessionTest, EventProcessorTicksEvery20msWithoutNesting)
     EXPECT_EQ(timer->interval, 20);
 
     bool activeDuringProcessing = true;
-    SnmpEventProcessor probe(loop, [&] { activeDuringProcessing = loop.timers[1]->active; });
+    bool outstanding = true;
+    SnmpEventProcessor probe(loop, [&] {
+        activeDuringProcessing = loop.timers[1]->active;
+        return outstanding;
+    });
     probe.Start();
     probe.Tick();
     EXPECT_FALSE(activeDuringProcessing);
-    EXPECT_TRUE(loop.timers[1]->active);
+    EXPECT_TRUE(loop.timers[1]->active) << "ticks on while answers are outstanding";
+    outstanding = false;
+    probe.Tick();
+    EXPECT_FALSE(loop.timers[1]->active) << "sleeps when nothing is outstanding";
+    probe.Wake();
+    EXPECT_TRUE(loop.timers[1]->active) << "a request wakes it";
     probe.Stop();
     EXPECT_FALSE(loop.timers[1]->active);
+    probe.Wake();
+    EXPECT_FALSE(loop.timers[1]->active) << "a stopped processor stays stopped";
 
-    session.EventProcessor().Tick(); // no sessions attached: nothing to do, still running
-    EXPECT_TRUE(timer->active);
+    session.EventProcessor().Tick(); // no sessions attached: nothing outstanding
+    EXPECT_FALSE(timer->active);
 }
 
 // An answer arriving for a net-snmp session is delivered by the event
