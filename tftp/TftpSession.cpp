@@ -87,6 +87,17 @@ void TFTPSession::CloseFile(bool keep)
     partPath_.clear();
 }
 
+bool TFTPSession::FinishFile()
+{
+    const bool closed = ::close(file_) == 0;
+    file_ = -1;
+    const bool placed = closed && ::rename(partPath_.c_str(), finalPath_.c_str()) == 0;
+    if (!placed)
+        ::unlink(partPath_.c_str());
+    partPath_.clear();
+    return placed;
+}
+
 bool TFTPSession::SendTo(const std::string& datagram, const sockaddr_in& to)
 {
     return ::sendto(socket_, datagram.data(), datagram.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to) ==
@@ -249,11 +260,18 @@ void TFTPSession::Received(std::uint16_t block, const std::uint8_t* data, std::s
     }
     msg_.LastBlockBytes = static_cast<std::int32_t>(written);
     msg_.BytesDone += static_cast<std::int32_t>(written);
+    const bool last = size < tftp::kBlockSize;
+    // The file is in its place before the last acknowledgement tells the
+    // peer that the transfer is over.
+    if (last && !FinishFile()) {
+        SendError(3, tftpstatus::kDiskFull);
+        return;
+    }
     if (!Send(tftp::AckPacket(block))) {
         Report(tftpstatus::kSendFailed);
         return;
     }
-    if (size < tftp::kBlockSize) {
+    if (last) {
         Report(tftpstatus::kSuccess);
         return;
     }

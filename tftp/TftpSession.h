@@ -48,6 +48,8 @@ private:
     void SetDeadline();
     void Report(int status);
     void CloseFile(bool keep);
+    // Closes a received file and gives it its name; false when that fails.
+    bool FinishFile();
     bool FromPeer(const sockaddr_in& from) const;
 
     vcl::IEventLoop& loop_;
