@@ -1,7 +1,5 @@
 #include "app/MainForm.h"
 
-#include <ctime>
-
 #include "app/AboutForm.h"
 #include "app/CatalogueFiles.h"
 #include "app/FrontPanel.h"
@@ -16,6 +14,7 @@
 #include "snmp/DeviceOid.h"
 #include "snmp/LaunchSettings.h"
 #include "snmp/Session.h"
+#include "snmp/StatusLine.h"
 #include "vcl/Application.h"
 #include "vcl/Dialogs.h"
 #include "vcl/core/Exception.h"
@@ -58,17 +57,6 @@ const ZtSNMPVarTableRecord kLamps[] = {
     {ZT_DEVICE_OID("5.1.2.1.1.6.1"), "wirelessLed2dot4G", syn::Integer, acc::ReadOnly, &kBlinking},
     {ZT_DEVICE_OID("5.1.2.1.1.7.1"), "wirelessLed5G", syn::Integer, acc::Skip, &kBlinking},
     kEndOfTable};
-
-// "hh:nn:ss AM/PM"
-std::string TimeNow()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%I:%M:%S %p", &local);
-    return text;
-}
 
 struct MenuEntry {
     std::vector<const char*> path;
@@ -351,12 +339,7 @@ void TMainForm::ProbeAnswered(const ZtSNMPError& outcome)
         ShowStatus(outcome.message);
     } else {
         online_ = true;
-        std::string line = ErrorText(Catalogue::StatusTemplates, 0);
-        const auto error = line.find("[ERROR]");
-        const auto list = line.find("[VARLIST]");
-        if (error != std::string::npos && list != std::string::npos && list > error)
-            line.erase(error + 7, list + 9 - (error + 7));
-        ShowStatus(ExpandPlaceholders(line, {{"[ERROR]", outcome.message}, {"[TIME]", TimeNow()}}));
+        ShowStatus(StatusLine(0, outcome.message, {}));
         LedBlinkTimer();
     }
     LedStatus.SetEnabled(true);

@@ -490,6 +490,16 @@ private:
 };
 } // namespace
 
+netsnmp_pdu* ZtSNMPRequest::BuildSetPdu(const std::string& selection, const std::vector<std::string>* provider)
+{
+    ListRestorer restore(varList);
+    ApplySelection(selection, provider);
+    for (int i = 0; i < varList.Count(); ++i)
+        Compute(i, false);
+    CheckTargetAddress(target.address);
+    return BuildPdu(PduMode::Set);
+}
+
 bool ZtSNMPRequest::SetOnce(bool& ok, bool readBack, const std::string& selection,
                             const std::vector<std::string>* provider)
 {
@@ -498,16 +508,7 @@ bool ZtSNMPRequest::SetOnce(bool& ok, bool readBack, const std::string& selectio
         ok = false;
         return false;
     }
-    netsnmp_pdu* pdu;
-    {
-        ListRestorer restore(varList);
-        ApplySelection(selection, provider);
-        for (int i = 0; i < varList.Count(); ++i)
-            Compute(i, false);
-        CheckTargetAddress(target.address);
-        pdu = BuildPdu(PduMode::Set);
-    }
-    SendSync(pdu, readBack, ok);
+    SendSync(BuildSetPdu(selection, provider), readBack, ok);
     return ok;
 }
 
@@ -516,16 +517,7 @@ bool ZtSNMPRequest::SetAsync(Completion completion, void* userData, bool readBac
 {
     if (!alive)
         return false;
-    netsnmp_pdu* pdu;
-    {
-        ListRestorer restore(varList);
-        ApplySelection(selection, provider);
-        for (int i = 0; i < varList.Count(); ++i)
-            Compute(i, false);
-        CheckTargetAddress(target.address);
-        pdu = BuildPdu(PduMode::Set);
-    }
-    return SendAsync(pdu, readBack, std::move(completion), userData);
+    return SendAsync(BuildSetPdu(selection, provider), readBack, std::move(completion), userData);
 }
 
 } // namespace zt

@@ -100,6 +100,8 @@ private:
     bool SendSync(netsnmp_pdu* pdu, bool read, bool& ok);
     bool SendAsync(netsnmp_pdu* pdu, bool read, Completion completion, void* userData);
     void ApplySelection(const std::string& selection, const std::vector<std::string>* provider);
+    // The set PDU with the selection and provider applied; the list is as it was afterwards.
+    netsnmp_pdu* BuildSetPdu(const std::string& selection, const std::vector<std::string>* provider);
     void DecodeKeys(const std::string& instance);
     // After a failed read the entries hold the empty values of their syntaxes.
     void StoreEmptyValues();

@@ -78,3 +78,14 @@ void TApplication::ShowException(const std::exception& error)
 }
 
 } // namespace vcl
+
+namespace vcl {
+
+std::string ProgramFileName()
+{
+    const std::string exe = Application ? Application->ExeName() : "trv4410";
+    const auto slash = exe.rfind('/');
+    return slash == std::string::npos ? exe : exe.substr(slash + 1);
+}
+
+} // namespace vcl

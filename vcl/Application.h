@@ -50,4 +50,7 @@ private:
 // The one application object, while it exists.
 extern TApplication* Application;
 
+// The file name of the running program, the caption of its error messages.
+std::string ProgramFileName();
+
 } // namespace vcl

@@ -79,15 +79,6 @@ std::size_t FirstRefused(const ConstraintFormat& f, const std::string& text)
 
 bool IsPlaceholderValue(const std::string& text) { return text == "(NOTDONE)" || text == "(NULL)"; }
 
-std::string ProgramFileName()
-{
-    if (!vcl::Application)
-        return "trv4410";
-    const std::string exe = vcl::Application->ExeName();
-    const auto slash = exe.rfind('/');
-    return slash == std::string::npos ? exe : exe.substr(slash + 1);
-}
-
 } // namespace
 
 std::string FloatToStr(double value)
@@ -232,7 +223,7 @@ void ZtEditConstraint::Filter(Record& r)
 
 void ZtEditConstraint::Fail(Record& r, const std::string& message)
 {
-    vcl::MessageBox(message, ProgramFileName(), vcl::TMsgButtons::Ok, vcl::TMsgIcon::Warning);
+    vcl::MessageBox(message, vcl::ProgramFileName(), vcl::TMsgButtons::Ok, vcl::TMsgIcon::Warning);
     r.edit->SetText(r.lastGood);
     r.edit->SetFocus();
 }

@@ -1,8 +1,7 @@
 #include "snmp/controls/Request2Controls.h"
 
-#include <ctime>
-
 #include "common/ErrorCatalogue.h"
+#include "snmp/StatusLine.h"
 #include "vcl/Application.h"
 #include "vcl/Dialogs.h"
 #include "vcl/Form.h"
@@ -11,27 +10,6 @@
 #include "vcl/core/Exception.h"
 
 namespace zt {
-namespace {
-
-std::string ProgramFileName()
-{
-    const std::string exe = vcl::Application ? vcl::Application->ExeName() : "trv4410";
-    const auto slash = exe.rfind('/');
-    return slash == std::string::npos ? exe : exe.substr(slash + 1);
-}
-
-// "hh:nn:ss ampm": the 12-hour clock with AM or PM.
-std::string TimeNow()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%I:%M:%S %p", &local);
-    return text;
-}
-
-} // namespace
 
 ZtSNMPRequest2Controls::ZtSNMPRequest2Controls(vcl::TForm* owner) : owner_(owner) {}
 
@@ -213,12 +191,7 @@ void ZtSNMPRequest2Controls::ShowSetError(const ZtSNMPError& e)
 
 std::string ZtSNMPRequest2Controls::StatusLine(const std::string& errorText) const
 {
-    std::string line = ErrorText(Catalogue::StatusTemplates, statusKind);
-    const auto error = line.find("[ERROR]");
-    const auto list = line.find("[VARLIST]");
-    if (request.varList.name.empty() && error != std::string::npos && list != std::string::npos && list > error)
-        line.erase(error + 7, list + 9 - (error + 7));
-    return ExpandPlaceholders(line, {{"[VARLIST]", request.varList.name}, {"[ERROR]", errorText}, {"[TIME]", TimeNow()}});
+    return zt::StatusLine(statusKind, errorText, request.varList.name);
 }
 
 void ZtSNMPRequest2Controls::ShowStatusLine(const std::string& errorText)
@@ -230,7 +203,7 @@ void ZtSNMPRequest2Controls::ShowStatusLine(const std::string& errorText)
     else if (auto* memo = std::get_if<vcl::TMemo*>(&statusTarget_))
         (*memo)->AddLine(StatusLine(errorText));
     else
-        vcl::MessageBox(errorText, ProgramFileName(), vcl::TMsgButtons::Ok, vcl::TMsgIcon::Error);
+        vcl::MessageBox(errorText, vcl::ProgramFileName(), vcl::TMsgButtons::Ok, vcl::TMsgIcon::Error);
 }
 
 } // namespace zt
