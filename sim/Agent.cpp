@@ -91,7 +91,7 @@ void AnswerGetNext(Agent& agent, const Oid& root, netsnmp_agent_request_info* in
         if (!next)
             continue; // past this subtree: the agent goes on to the next one
         const auto fault = agent.FaultState().errorStatus.find(next->first);
-        log.Add(OidText(id) + " -> " + agent.Model().NameOf(next->first));
+        log.Add(agent.Model().NameOf(next->first));
         snmp_set_var_objid(r->requestvb, next->first.data(), next->first.size());
         if (fault != agent.FaultState().errorStatus.end()) {
             netsnmp_set_request_error(info, r, fault->second);
