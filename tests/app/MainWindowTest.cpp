@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
 #include <QThread>
 
 #include <sstream>
@@ -11,6 +12,7 @@
 #include <chrono>
 #include <functional>
 
+#include "app/AboutForm.h"
 #include "app/MainForm.h"
 #include "app/SystemForm.h"
 #include "app/shell/WaitingForm.h"
@@ -410,6 +412,27 @@ TEST_F(LanPageTest, FailedWriteSaysSetError)
     p.BT_LanCfgOkClick();
     EXPECT_EQ(p.StatusBar.Panel(0).Text(), "Set Error!");
     EXPECT_EQ(p.savedMode, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(AboutBox, TitleVersionAndTheHiddenBuild)
+{
+    app::TAboutForm about(nullptr);
+    EXPECT_EQ(about.Caption(), "Help\\About");
+    EXPECT_EQ(about.Title.Caption(), "TRV-4410 Management Module");
+    EXPECT_EQ(about.Version.Caption(), "v3.10");
+    EXPECT_FALSE(about.BuildLabel.Visible());
+    about.Show();
+    about.BT_Ok.SetFocus();
+    QApplication::processEvents();
+    QTest::keyClick(about.BT_Ok.Widget(), Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_TRUE(about.BuildLabel.Visible());
+    EXPECT_EQ(about.BuildLabel.Caption(), "R16(2010/08/13)");
+    about.BT_Ok.Click();
+    EXPECT_FALSE(about.Visible());
 }
 
 } // namespace
