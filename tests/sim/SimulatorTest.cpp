@@ -251,6 +251,8 @@ TEST(Simulator, FaultsOnCommand)
     QThread::msleep(200);
     EXPECT_EQ(GetValue(sim, firmwareVersion), "\"1.0.4 build 2026-11-02\"");
     sim.Control("nonsense");
+    for (int i = 0; i < 100 && sim.Log().find("unknown command") == std::string::npos; ++i)
+        QThread::msleep(20); // the line is read on the simulator's next turn
 
     const std::string log = sim.Stop();
     EXPECT_NE(log.find("fault: silent on"), std::string::npos);

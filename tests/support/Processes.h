@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <fstream>
 #include <sstream>
@@ -70,11 +71,15 @@ public:
     {
         return {"/I" + host_, "/v3", "/t" + QString::number(port_), "/m3", "/nmgr", "/l0"};
     }
-    // A control line on standard input ("silent on", "error OID 5", ...).
+    // A control line on standard input ("silent on", "error OID 5", ...);
+    // returns once the simulator has answered it in its log.
     void Control(const std::string& line)
     {
+        const int before = ControlAnswers();
         process_.write((line + "\n").c_str());
         process_.waitForBytesWritten(1000);
+        for (int i = 0; i < 250 && ControlAnswers() == before; ++i)
+            QThread::msleep(20);
     }
     // Stops it and returns what it logged.
     std::string Stop()
@@ -99,6 +104,16 @@ public:
 
 private:
     QString LogPath() const { return folder_.filePath("sim.log"); }
+    int ControlAnswers() const
+    {
+        const std::string log = Log();
+        int count = 0;
+        for (const char* marker : {"trv4410-sim: fault:", "trv4410-sim: control:", "trv4410-sim: error:"}) {
+            for (auto at = log.find(marker); at != std::string::npos; at = log.find(marker, at + 1))
+                ++count;
+        }
+        return count;
+    }
 
     QTemporaryDir folder_;
     QString host_;
