@@ -120,6 +120,24 @@ TEST_F(MainWindowTest, LampsFollowTheDevice)
     EXPECT_EQ(w.LED_Power.BrushColor(), vcl::clBlack);
 }
 
+// A device that stops answering: the probe times out (30 s, one retry) and
+// every lamp goes black.
+TEST_F(MainWindowTest, DeviceThatStopsAnsweringDarkensTheLamps)
+{
+    Start();
+    auto& w = Form();
+    ASSERT_TRUE(Pump([&] { return w.Online(); }));
+    w.LedBlinkTimer();
+    EXPECT_EQ(w.LED_Power.BrushColor(), vcl::clLime);
+    sim->Control("silent on");
+    w.LedStatusTimer();
+    ASSERT_TRUE(Pump([&] { return !w.Online(); }, 70000));
+    EXPECT_EQ(w.StatusText(), "(SNMPClass) SNMP request timed out!");
+    for (vcl::TShape* lamp : {&w.LED_Power, &w.LED_24GLan, &w.LED_APstatus, &w.LED_5GLan})
+        EXPECT_EQ(lamp->BrushColor(), vcl::clBlack);
+    EXPECT_TRUE(w.LedStatus.Enabled()) << "the next probe is armed";
+}
+
 TEST_F(MainWindowTest, RadioLampsGoDarkWhenTheAddressIsLost)
 {
     Start();
