@@ -13,11 +13,7 @@ TAboutForm::TAboutForm(vcl::TForm* owner)
       VersionLabel(this, "Release Version:"), Version(this, "v3.10"), BuildLabel(this, "R16(2010/08/13)"),
       BT_Ok(this, "OK")
 {
-    SetCaption("Help\\About");
-    SetBorderStyle(vcl::TBorderStyle::bsDialog);
-    SetPosition(vcl::TPosition::poScreenCenter);
-    SetClientWidth(350);
-    SetClientHeight(98);
+    SetUpWindow("Help\\About", vcl::TBorderStyle::bsDialog, 350, 98);
     Title.SetBounds(60, 12, 280, 20);
     QFont bold = Title.Widget()->font();
     bold.setBold(true);

@@ -71,7 +71,6 @@ TMainForm::TMainForm(vcl::TApplication& application)
       Cbox_SaveAct(this), Cbox_Discard(this), Cbox_Restart(this), CB_Led2dot4G(this), CB_Led5G(this), IpConfigList(this),
       application_(application)
 {
-    SetCaption(kModelCaption);
     LedStatus.SetInterval(2000);
     LedStatus.OnTimer = [this] { LedStatusTimer(); };
     LedBlink.SetInterval(500);
@@ -95,11 +94,7 @@ TMainForm::TMainForm(vcl::TApplication& application)
 
     BuildMenu();
     SetMenu(MainMenu);
-    SetBorderStyle(vcl::TBorderStyle::bsSingle);
-    SetMaximizeButton(false);
-    SetPosition(vcl::TPosition::poScreenCenter);
-    SetClientWidth(kBannerWidth);
-    SetClientHeight(kBannerHeight + kStatusBarHeight);
+    SetUpWindow(kModelCaption, vcl::TBorderStyle::bsSingle, kBannerWidth, kBannerHeight + kStatusBarHeight);
 }
 
 TMainForm::~TMainForm()

@@ -30,13 +30,8 @@ TFM_Sytem::TFM_Sytem(vcl::TForm* owner, std::function<bool()> lampIsLime)
       LanguageLabel(this, "Clear Language Pack"), Bt_LanguageClear(this, "Clear"), StatusBar(this, 1),
       CB_Restart(this), CB_Restore(this), Cbox_LanguagePack(this), lampIsLime_(std::move(lampIsLime))
 {
-    SetCaption("Tools \\ System Settings");
-    SetBorderStyle(vcl::TBorderStyle::bsSingle);
-    SetMaximizeButton(false);
-    SetPosition(vcl::TPosition::poScreenCenter);
     // Wider than the original 295 so that the longest row reads in full.
-    SetClientWidth(340);
-    SetClientHeight(115);
+    SetUpWindow("Tools \\ System Settings", vcl::TBorderStyle::bsSingle, 340, 115);
     RestartLabel.SetBounds(12, 16, 235, 20);
     Button1.SetBounds(253, 12, 75, 26);
     RestoreLabel.SetBounds(12, 52, 235, 20);

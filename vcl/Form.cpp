@@ -52,6 +52,15 @@ int TForm::ClientHeight() const { return client_->height(); }
 void TForm::SetClientWidth(int width) { ResizeClient(width, client_->height()); }
 void TForm::SetClientHeight(int height) { ResizeClient(client_->width(), height); }
 
+void TForm::SetUpWindow(const std::string& caption, TBorderStyle style, int clientWidth, int clientHeight)
+{
+    SetCaption(caption);
+    SetBorderStyle(style);
+    SetMaximizeButton(style == TBorderStyle::bsSizeable);
+    SetPosition(TPosition::poScreenCenter);
+    ResizeClient(clientWidth, clientHeight);
+}
+
 void TForm::SetMenu(TMainMenu& menu)
 {
     menuBar_ = menu.Bar();

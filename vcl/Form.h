@@ -33,6 +33,9 @@ public:
     void SetMaximizeButton(bool shown);
     bool MaximizeButton() const { return maximizeButton_; }
     void SetPosition(TPosition position) { position_ = position; }
+    // The usual frame of a page: caption, border, centred, fixed client size
+    // (a maximise button only for a sizeable border).
+    void SetUpWindow(const std::string& caption, TBorderStyle style, int clientWidth, int clientHeight);
 
     void Show();
     void Hide();

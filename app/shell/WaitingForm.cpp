@@ -27,11 +27,7 @@ TFM_Waiting::TFM_Waiting(vcl::TForm* owner, std::function<bool()> lampIsLime)
       Label1(this, "Please wait for"), La_Time(this), seconds(this, "seconds."), Ed_Reboot(this), Ed_FwVer(this),
       lampIsLime_(std::move(lampIsLime))
 {
-    SetCaption("Please wait");
-    SetBorderStyle(vcl::TBorderStyle::bsDialog);
-    SetPosition(vcl::TPosition::poScreenCenter);
-    SetClientWidth(253);
-    SetClientHeight(69);
+    SetUpWindow("Please wait", vcl::TBorderStyle::bsDialog, 253, 69);
     Label2.SetBounds(16, 6, 230, 16);
     Label3.SetBounds(16, 24, 230, 16);
     Label1.SetBounds(16, 46, 100, 16);

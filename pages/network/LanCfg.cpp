@@ -50,12 +50,7 @@ TFM_LanCfg::TFM_LanCfg(vcl::TForm* owner)
       ED_IpAddr(this), LA_SubnetMask(this, "Subnet Mask"), ED_SubMask(this), LA_DefGW(this, "Default Gateway"),
       ED_DefGw(this), BT_LanCfgOk(this, "Save"), BT_LanCfgCancel(this, "Cancel"), StatusBar(this, 1)
 {
-    SetCaption("Home \\ LAN");
-    SetBorderStyle(vcl::TBorderStyle::bsSingle);
-    SetMaximizeButton(false);
-    SetPosition(vcl::TPosition::poScreenCenter);
-    SetClientWidth(271);
-    SetClientHeight(212);
+    SetUpWindow("Home \\ LAN", vcl::TBorderStyle::bsSingle, 271, 212);
     GetIPFrom.SetBounds(16, 20, 100, 20);
     CB_IPFrom.SetBounds(120, 18, 135, 24);
     LA_IPAddress.SetBounds(16, 60, 100, 20);

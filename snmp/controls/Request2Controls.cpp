@@ -21,16 +21,35 @@ void ZtSNMPRequest2Controls::BeginClosing()
     request.alive = 0;
 }
 
+ZtSNMPError ZtSNMPRequest2Controls::SuccessRecord() const
+{
+    ZtSNMPError success;
+    success.message = ErrorText(Catalogue::ZtSnmp, 0);
+    success.address = request.target.address;
+    success.port = request.target.port;
+    success.done = 1;
+    return success;
+}
+
 void ZtSNMPRequest2Controls::ReportSuccess()
 {
-    if (request.resultHandler) {
-        ZtSNMPError success;
-        success.message = ErrorText(Catalogue::ZtSnmp, 0);
-        success.address = request.target.address;
-        success.port = request.target.port;
-        success.done = 1;
-        request.resultHandler(success);
-    }
+    if (request.resultHandler)
+        request.resultHandler(SuccessRecord());
+}
+
+void ZtSNMPRequest2Controls::Failed(std::int32_t kind, const DoneEvent& done, const ZtSNMPError& outcome)
+{
+    busy = 0;
+    statusKind = kind;
+    if (done)
+        done(*this, outcome);
+}
+
+// A send the request refuses is a failed completion.
+void ZtSNMPRequest2Controls::SendGet(bool first)
+{
+    if (!request.GetAsync([this](void*, const ZtSNMPError& e) { OnGetAnswer(e); }, nullptr, first))
+        OnGetAnswer(request.lastError);
 }
 
 void ZtSNMPRequest2Controls::Received()
@@ -70,9 +89,7 @@ bool ZtSNMPRequest2Controls::Get()
         busy = 0;
         return true;
     }
-    // A send the request refused is a failed completion.
-    if (!request.GetAsync([this](void*, const ZtSNMPError& e) { OnGetAnswer(e); }, nullptr, true))
-        OnGetAnswer(request.lastError);
+    SendGet(true);
     return true;
 }
 
@@ -81,12 +98,8 @@ void ZtSNMPRequest2Controls::FinishGet()
     AfterGet();
     busy = 0;
     ReportSuccess();
-    if (OnGetDone) {
-        ZtSNMPError success;
-        success.message = ErrorText(Catalogue::ZtSnmp, 0);
-        success.done = 1;
-        OnGetDone(*this, success);
-    }
+    if (OnGetDone)
+        OnGetDone(*this, SuccessRecord());
 }
 
 void ZtSNMPRequest2Controls::OnGetAnswer(const ZtSNMPError& outcome)
@@ -94,10 +107,7 @@ void ZtSNMPRequest2Controls::OnGetAnswer(const ZtSNMPError& outcome)
     if (closing_)
         return;
     if (outcome.code != 0) {
-        busy = 0;
-        statusKind = 0;
-        if (OnGetDone)
-            OnGetDone(*this, outcome);
+        Failed(0, OnGetDone, outcome);
         return;
     }
     try {
@@ -112,8 +122,7 @@ void ZtSNMPRequest2Controls::OnGetAnswer(const ZtSNMPError& outcome)
             FinishGet();
             return;
         }
-        if (!request.GetAsync([this](void*, const ZtSNMPError& e) { OnGetAnswer(e); }, nullptr, false))
-            OnGetAnswer(request.lastError);
+        SendGet(false);
     } catch (const vcl::Exception& e) {
         busy = 0;
         ShowStatusLine(e.Message());
@@ -161,10 +170,7 @@ void ZtSNMPRequest2Controls::OnSetAnswer(const ZtSNMPError& outcome)
     if (closing_)
         return;
     if (outcome.code != 0) {
-        busy = 0;
-        statusKind = 1;
-        if (OnSetDone)
-            OnSetDone(*this, outcome);
+        Failed(1, OnSetDone, outcome);
         return;
     }
     AfterSet();

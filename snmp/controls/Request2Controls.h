@@ -68,7 +68,10 @@ private:
     void OnGetAnswer(const ZtSNMPError& outcome);
     void OnSetAnswer(const ZtSNMPError& outcome);
     void FinishGet();
+    ZtSNMPError SuccessRecord() const;
     void ReportSuccess();
+    void Failed(std::int32_t kind, const DoneEvent& done, const ZtSNMPError& outcome);
+    void SendGet(bool first);
     void Received();
 
     vcl::TForm* owner_;
