@@ -51,6 +51,24 @@ const ZtSNMPVarTableRecord kClientTable[] = {
     kEndOfTable,
 };
 
+// One control of each kind for the first five entries of the LAN table.
+struct LanControls {
+    explicit LanControls(vcl::TForm& form) : ipFrom(&form), address(&form), band(&form), apMode(&form), dhcp(&form) {}
+    void BindTo(ZtSNMPRequest2Edits& b)
+    {
+        b.BindComboBox(0, ipFrom);
+        b.BindFormat(1, "%s", address);
+        b.Bind(2, band);
+        b.BindComboBox(3, apMode);
+        b.Bind(4, dhcp);
+    }
+    vcl::TComboBox ipFrom;
+    vcl::TEdit address;
+    vcl::TRadioGroup band;
+    vcl::TComboBox apMode;
+    vcl::TCheckBox dhcp;
+};
+
 class ControlBindingTest : public testing::Test {
 protected:
     void Start(QStringList simArgs = {})
@@ -89,19 +107,12 @@ protected:
 TEST_F(ControlBindingTest, GetFillsEveryKindOfControl)
 {
     Start();
-    vcl::TComboBox ipFrom(&form);
-    vcl::TEdit address(&form);
-    vcl::TRadioGroup band(&form);
-    vcl::TComboBox apMode(&form);
-    vcl::TCheckBox dhcp(&form);
+    LanControls c(form);
+    auto& [ipFrom, address, band, apMode, dhcp] = c;
     vcl::TCheckBox dhcpBoolean(&form);
     vcl::TLabel firmware(&form);
     auto& b = Make(kLanTable, listkind::Instance);
-    b.BindComboBox(0, ipFrom);
-    b.BindFormat(1, "%s", address);
-    b.Bind(2, band);
-    b.BindComboBox(3, apMode);
-    b.Bind(4, dhcp);
+    c.BindTo(b);
     b.Bind(5, dhcpBoolean);
     b.Bind(6, firmware);
     EXPECT_EQ(ipFrom.Items(), (std::vector<std::string>{"Static IP(Manual)", "Dynamic IP(DHCP)"}));
@@ -122,17 +133,10 @@ TEST_F(ControlBindingTest, GetFillsEveryKindOfControl)
 TEST_F(ControlBindingTest, SetCollectsFromTheControlsAndTheDeviceHoldsThem)
 {
     Start();
-    vcl::TComboBox ipFrom(&form);
-    vcl::TEdit address(&form);
-    vcl::TRadioGroup band(&form);
-    vcl::TComboBox apMode(&form);
-    vcl::TCheckBox dhcp(&form);
+    LanControls c(form);
+    auto& [ipFrom, address, band, apMode, dhcp] = c;
     auto& b = Make(kLanTable, listkind::Instance);
-    b.BindComboBox(0, ipFrom);
-    b.BindFormat(1, "%s", address);
-    b.Bind(2, band);
-    b.BindComboBox(3, apMode);
-    b.Bind(4, dhcp);
+    c.BindTo(b);
     ASSERT_TRUE(b.Get());
     ipFrom.Pick(1);
     EXPECT_EQ(b.modified, 1);
@@ -143,25 +147,17 @@ TEST_F(ControlBindingTest, SetCollectsFromTheControlsAndTheDeviceHoldsThem)
     EXPECT_TRUE(b.Set(false, true));
     EXPECT_EQ(b.request.varList.Item(1).value, "192.168.1.20") << "typed values come back normalised";
 
-    vcl::TComboBox ipFrom2(&form);
-    vcl::TEdit address2(&form);
-    vcl::TRadioGroup band2(&form);
-    vcl::TComboBox apMode2(&form);
-    vcl::TCheckBox dhcp2(&form);
+    LanControls read(form);
     auto check = std::make_unique<ZtSNMPRequest2Edits>(&form);
     check->request.varList = ZtSNMPVarList(kLanTable, listkind::Instance);
     check->mode = 0;
-    check->BindComboBox(0, ipFrom2);
-    check->Bind(1, address2);
-    check->Bind(2, band2);
-    check->BindComboBox(3, apMode2);
-    check->Bind(4, dhcp2);
+    read.BindTo(*check);
     ASSERT_TRUE(check->Get());
-    EXPECT_EQ(ipFrom2.Text(), "Dynamic IP(DHCP)");
-    EXPECT_EQ(address2.Text(), "192.168.1.20");
-    EXPECT_EQ(band2.ItemIndex(), 1);
-    EXPECT_EQ(apMode2.Text(), "WDS");
-    EXPECT_TRUE(dhcp2.Checked());
+    EXPECT_EQ(read.ipFrom.Text(), "Dynamic IP(DHCP)");
+    EXPECT_EQ(read.address.Text(), "192.168.1.20");
+    EXPECT_EQ(read.band.ItemIndex(), 1);
+    EXPECT_EQ(read.apMode.Text(), "WDS");
+    EXPECT_TRUE(read.dhcp.Checked());
 }
 
 TEST_F(ControlBindingTest, FailedReadLeavesNullInEditsAndNoSelection)
